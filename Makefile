@@ -15,7 +15,7 @@ configure: $(BUILD)/CMakeCache.txt
 # Builds everything (picker, stand-in magnifier, fixtures, tests) and runs every test.
 test: $(BUILD)/CMakeCache.txt
 	cmake --build --preset default
-	cd $(BUILD) && ctest --preset default
+	ctest --preset default
 
 # The main job on a virtual screen: pick a known colour headless and compare.
 demo: $(BUILD)/CMakeCache.txt
