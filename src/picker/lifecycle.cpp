@@ -42,8 +42,8 @@ void RegisterLensClass(HINSTANCE instance) {
 
 void CreatePickerWindows(HINSTANCE instance) {
     HWND_UI = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, LENS_CLASS,
-                              L"ColorPicker", WS_POPUP, 400, 0, LENS_WINDOW_SIZE,
-                              LENS_WINDOW_SIZE, nullptr, nullptr, instance, nullptr);
+                              L"ColorPicker", WS_POPUP, 400, 0, LENS_WINDOW_SIZE, LENS_WINDOW_SIZE,
+                              nullptr, nullptr, instance, nullptr);
     if (HWND_UI == nullptr) {
         FailStartup("CreateWindowEx HWND_UI Failed %d\n", "::Create UI Window Failed");
     }
@@ -54,8 +54,8 @@ void CreatePickerWindows(HINSTANCE instance) {
         FailStartup("CreateWindow HWND_MAGNIFIER_HOST Failed %d\n",
                     "::CreateWindowEx HWND_MAGNIFIER_HOST Failed");
     }
-    HWND_MAGNIFIER = CreateWindowExW(0, WC_MAGNIFIERW, L"MagnifierWindow", WS_CHILD | WS_VISIBLE,
-                                     0, 0, MAGNIFIER_SIZE, MAGNIFIER_SIZE, HWND_MAGNIFIER_HOST,
+    HWND_MAGNIFIER = CreateWindowExW(0, WC_MAGNIFIERW, L"MagnifierWindow", WS_CHILD | WS_VISIBLE, 0,
+                                     0, MAGNIFIER_SIZE, MAGNIFIER_SIZE, HWND_MAGNIFIER_HOST,
                                      nullptr, instance, nullptr);
     if (HWND_MAGNIFIER == nullptr) {
         FailStartup("CreateWindow HWND_MAGNIFIER Failed %d\n",

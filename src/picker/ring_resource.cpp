@@ -5,8 +5,8 @@
 
 Gdiplus::Bitmap* LoadPngResource(HMODULE module, WORD number, IStream** stream) {
     *stream = nullptr;
-    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(number),
-                                   MAKEINTRESOURCEW(RING_RESOURCE_TYPE));
+    HRSRC resource =
+        FindResourceW(module, MAKEINTRESOURCEW(number), MAKEINTRESOURCEW(RING_RESOURCE_TYPE));
     const DWORD size = SizeofResource(module, resource);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
     void* bytes = GlobalLock(block);

@@ -11,8 +11,8 @@
 #include <iostream>
 #include <stdexcept>
 
-BOOL CALLBACK ScalingCallback(HWND, void* srcdata, MAGIMAGEHEADER srcheader, void*,
-                              MAGIMAGEHEADER, RECT, RECT, HRGN) {
+BOOL CALLBACK ScalingCallback(HWND, void* srcdata, MAGIMAGEHEADER srcheader, void*, MAGIMAGEHEADER,
+                              RECT, RECT, HRGN) {
     SettleStrategyFromFormat(srcheader.format);
     CopyFrameToGrid(srcdata, srcheader);
     RenderLens();
@@ -20,8 +20,7 @@ BOOL CALLBACK ScalingCallback(HWND, void* srcdata, MAGIMAGEHEADER srcheader, voi
 }
 
 void MagnifierTick() {
-    if (!MagSetWindowFilterList(HWND_MAGNIFIER, MW_FILTERMODE_EXCLUDE, FILTER_COUNT,
-                                FILTER_LIST)) {
+    if (!MagSetWindowFilterList(HWND_MAGNIFIER, MW_FILTERMODE_EXCLUDE, FILTER_COUNT, FILTER_LIST)) {
         const DWORD error = GetLastError();
         std::cout << "::MagSetWindowFilterList Failed" << error << "\n";
         // The caller reads a pipe: the line must leave before the process ends abnormally.

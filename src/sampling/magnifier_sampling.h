@@ -5,8 +5,7 @@
 
 // The image-scaling callback registered on the magnifier control.
 BOOL CALLBACK ScalingCallback(HWND hwnd, void* srcdata, MAGIMAGEHEADER srcheader, void* destdata,
-                              MAGIMAGEHEADER destheader, RECT unclipped, RECT clipped,
-                              HRGN dirty);
+                              MAGIMAGEHEADER destheader, RECT unclipped, RECT clipped, HRGN dirty);
 
 // The tick routine once the magnifier feeds the grid.
 void MagnifierTick();

@@ -38,7 +38,8 @@ void CaptureMonitors() {
     HGDIOBJ original = nullptr;
     for (int i = 0; i < MONITOR_COUNT; ++i) {
         const SIZE size = MONITOR_SIZES[i];
-        const RECT canvasRect = {0, 0, size.cx + 2 * SNAPSHOT_BORDER, size.cy + 2 * SNAPSHOT_BORDER};
+        const RECT canvasRect = {0, 0, size.cx + 2 * SNAPSHOT_BORDER,
+                                 size.cy + 2 * SNAPSHOT_BORDER};
         HBITMAP canvas = CreateCompatibleBitmap(desktopDc, canvasRect.right, canvasRect.bottom);
         HGDIOBJ replaced = SelectObject(memoryDc, canvas);
         if (original == nullptr) {

@@ -6,9 +6,15 @@ namespace {
 std::vector<std::string> LOG;
 }
 
-void LogCall(const std::string& call) { LOG.push_back(call); }
-std::vector<std::string>& CallLog() { return LOG; }
-void ClearCallLog() { LOG.clear(); }
+void LogCall(const std::string& call) {
+    LOG.push_back(call);
+}
+std::vector<std::string>& CallLog() {
+    return LOG;
+}
+void ClearCallLog() {
+    LOG.clear();
+}
 
 int FindCall(const std::string& call, int from) {
     if (from < 0 || from > static_cast<int>(LOG.size())) {

@@ -35,13 +35,15 @@ void ResetFakeMagnifier() {
     FAILURES.clear();
 }
 
-void FailFakeMagnifier(const std::string& operation, DWORD error) { FAILURES[operation] = error; }
+void FailFakeMagnifier(const std::string& operation, DWORD error) {
+    FAILURES[operation] = error;
+}
 
 BOOL DeliverFakeFrame(const void* pixels, const MAGIMAGEHEADER& header) {
     MAGIMAGEHEADER destination = header;
     RECT rect = {0, 0, 17, 17};
-    return FAKE_MAGNIFIER.callback(FAKE_MAGNIFIER.callbackWindow, const_cast<void*>(pixels),
-                                   header, nullptr, destination, rect, rect, nullptr);
+    return FAKE_MAGNIFIER.callback(FAKE_MAGNIFIER.callbackWindow, const_cast<void*>(pixels), header,
+                                   nullptr, destination, rect, rect, nullptr);
 }
 
 MAGIMAGEHEADER FakeFrameHeader(const GUID& format) {

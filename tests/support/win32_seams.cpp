@@ -67,8 +67,8 @@ BOOL WINAPI SeamDestroyWindow(HWND hwnd) {
     return Fails("DestroyWindow:" + TitleOf(hwnd)) ? FALSE : real(hwnd);
 }
 
-HWND WINAPI SeamCreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR title, DWORD style,
-                                int x, int y, int width, int height, HWND parent, HMENU menu,
+HWND WINAPI SeamCreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR title, DWORD style, int x,
+                                int y, int width, int height, HWND parent, HMENU menu,
                                 HINSTANCE instance, LPVOID param) {
     REAL(L"user32.dll", CreateWindowExW);
     if (Fails("CreateWindowExW:" + Narrow(title))) {
@@ -121,8 +121,9 @@ BOOL WINAPI SeamUpdateLayeredWindow(HWND hwnd, HDC dst, POINT* pos, SIZE* size, 
     if (ON_UPDATE_LAYERED_WINDOW) {
         ON_UPDATE_LAYERED_WINDOW(hwnd, dst, pos, size, src, srcPos, key, blend, flags);
     }
-    return Fails("UpdateLayeredWindow") ? FALSE
-                                        : real(hwnd, dst, pos, size, src, srcPos, key, blend, flags);
+    return Fails("UpdateLayeredWindow")
+               ? FALSE
+               : real(hwnd, dst, pos, size, src, srcPos, key, blend, flags);
 }
 
 BOOL WINAPI SeamInvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
@@ -142,13 +143,17 @@ HDC WINAPI SeamCreateCompatibleDC(HDC dc) {
 
 } // namespace
 
-void FailSeam(const std::string& name, DWORD error) { FAILURES[name] = error; }
+void FailSeam(const std::string& name, DWORD error) {
+    FAILURES[name] = error;
+}
 void ResetSeams() {
     FAILURES.clear();
     ON_UPDATE_LAYERED_WINDOW = nullptr;
     LOG_DEFWINDOWPROC = false;
 }
-void LogDefWindowProc(bool on) { LOG_DEFWINDOWPROC = on; }
+void LogDefWindowProc(bool on) {
+    LOG_DEFWINDOWPROC = on;
+}
 
 // The import slots the program's calls go through; defining them here keeps the linker from
 // taking the system's from the import libraries.
